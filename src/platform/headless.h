@@ -53,3 +53,5 @@ int HeadlessTimerCount();
 std::vector<std::pair<UINT_PTR, std::string>> HeadlessMenuItems();
 // How many times the client surface was painted (EndPaint) since the last reset.
 int HeadlessPaintCount();
+// How many timers the last destroyed window still had after its WM_DESTROY; -1 before any was destroyed.
+int HeadlessTimersAtDestroy();

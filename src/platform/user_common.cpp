@@ -425,9 +425,10 @@ BOOL WINAPI DestroyWindow(HWND window) {
     if (!w || w->destroying) return FALSE;
     w->destroying = true;
     w->proc(window, WM_DESTROY, 0, 0);
+    BackendDestroyWindow(*w);
+    // Timers the window procedure left running die with the window.
     for (UserTimer& t : w->timers) BackendStopTimer(*w, t);
     w->timers.clear();
-    BackendDestroyWindow(*w);
     DropWindow(w);
     return TRUE;
 }

@@ -13,6 +13,7 @@ struct Headless {
     std::vector<HeadlessMessageBox> boxes;
     int openBoxes = 0;
     int paints = 0;
+    int timersAtDestroy = -1;
 };
 
 Headless& Global() {
@@ -39,7 +40,7 @@ bool PostInput(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool BackendCreateWindow(UserWindow& /*window*/) { return true; }
 void BackendShowWindow(UserWindow& /*window*/) {}
-void BackendDestroyWindow(UserWindow& /*window*/) {}
+void BackendDestroyWindow(UserWindow& window) { Global().timersAtDestroy = static_cast<int>(window.timers.size()); }
 void BackendTitleChanged(UserWindow& /*window*/) {}
 void BackendStartTimer(UserWindow& /*window*/, UserTimer& /*timer*/) {}
 void BackendStopTimer(UserWindow& /*window*/, UserTimer& /*timer*/) {}
@@ -161,3 +162,5 @@ std::vector<std::pair<UINT_PTR, std::string>> HeadlessMenuItems() {
 }
 
 int HeadlessPaintCount() { return Global().paints; }
+
+int HeadlessTimersAtDestroy() { return Global().timersAtDestroy; }
