@@ -37,6 +37,8 @@ bool HeadlessCloseRequest();                    // the close box, Alt+F4 or the 
 bool HeadlessPostMessage(UINT message, WPARAM wParam, LPARAM lParam);
 // One period of every timer of the main window passes.
 void HeadlessTimerTick();
+// Whether GetMessageA would find a message now, without waiting.
+bool HeadlessMessageWaiting();
 // Dispatches what waits (inside an open box: paint and timer messages) before returning.
 void HeadlessDispatchPending();
 
@@ -51,7 +53,7 @@ COLORREF HeadlessClientPixel(int x, int y);
 int HeadlessTimerCount();
 // The menu bar's items, left to right: identifier and Windows-1251 label.
 std::vector<std::pair<UINT_PTR, std::string>> HeadlessMenuItems();
-// How many times the client surface was painted (EndPaint) since the last reset.
+// How many times something was drawn on the client surface (EndPaint, ReleaseDC) since the last reset.
 int HeadlessPaintCount();
 // How many timers the last destroyed window still had after its WM_DESTROY; -1 before any was destroyed.
 int HeadlessTimersAtDestroy();

@@ -107,6 +107,8 @@ void HeadlessTimerTick() {
     for (UserTimer& t : w->timers) t.due = true;
 }
 
+bool HeadlessMessageWaiting() { return UserHasMessage(); }
+
 void HeadlessDispatchPending() {
     MSG message;
     while (UserTakeMessage(&message, UserModalActive())) {
