@@ -209,12 +209,28 @@ void BackendWait() { g_main_context_iteration(nullptr, TRUE); }
 void BackendMessageBox(UserWindow* owner, const char* text, const char* caption, UINT type) {
     if (!EnsureGtk()) return;
     GtkMessageType kind = GTK_MESSAGE_OTHER;
-    if ((type & 0xF0) == MB_ICONINFORMATION) kind = GTK_MESSAGE_INFO;
-    if ((type & 0xF0) == MB_ICONEXCLAMATION) kind = GTK_MESSAGE_WARNING;
+    const char* icon = nullptr;
+    if ((type & 0xF0) == MB_ICONINFORMATION) {
+        kind = GTK_MESSAGE_INFO;
+        icon = "dialog-information";
+    } else if ((type & 0xF0) == MB_ICONEXCLAMATION) {
+        kind = GTK_MESSAGE_WARNING;
+        icon = "dialog-warning";
+    }
     GtkWindow* parent = owner ? GTK_WINDOW(PartsOf(*owner).window) : nullptr;
     GtkWidget* dialog = gtk_message_dialog_new(parent, GtkDialogFlags(GTK_DIALOG_MODAL | GTK_DIALOG_DESTROY_WITH_PARENT),
                                                kind, GTK_BUTTONS_OK, "%s", ToUtf8(text).c_str());
     gtk_window_set_title(GTK_WINDOW(dialog), ToUtf8(caption).c_str());
+    if (icon) {
+        // GTK 3 message dialogs no longer draw the icon of their type; put it left of the text as the box
+        // the player expects has it.
+        GtkWidget* row = gtk_widget_get_parent(gtk_message_dialog_get_message_area(GTK_MESSAGE_DIALOG(dialog)));
+        GtkWidget* image = gtk_image_new_from_icon_name(icon, GTK_ICON_SIZE_DIALOG);
+        gtk_widget_set_valign(image, GTK_ALIGN_START);
+        gtk_box_pack_start(GTK_BOX(row), image, FALSE, FALSE, 0);
+        gtk_box_reorder_child(GTK_BOX(row), image, 0);
+        gtk_widget_show(image);
+    }
     bool dismissed = false;
     g_signal_connect(dialog, "response", G_CALLBACK(OnDialogResponse), &dismissed);
     gtk_widget_show(dialog);
