@@ -17,6 +17,10 @@ endif()
 
 # GTK under the sanitizers reports GLib's own one-time allocations; the real window is tested in release.
 if(TARGET kvorinka AND NOT KV_SANITIZE)
-    add_test(NAME gui_under_xvfb COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gui_test.sh $<TARGET_FILE:kvorinka>)
+    pkg_check_modules(X11 REQUIRED IMPORTED_TARGET x11)
+    add_executable(gui_probe gui_probe.cpp)
+    target_link_libraries(gui_probe PRIVATE kv_platform_gdi kv_options PkgConfig::GTK3 PkgConfig::X11)
+    add_test(NAME gui_under_xvfb COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/gui_test.sh $<TARGET_FILE:kvorinka>
+                                         $<TARGET_FILE:gui_probe>)
     set_tests_properties(gui_under_xvfb PROPERTIES TIMEOUT 240)
 endif()
