@@ -1,5 +1,5 @@
-// Prints the board of every seed in a range, one line each: the seed, a space and the 100 digits
-// row by row. Built from the game's own generator, so its output is what the game would deal.
+// `boards FROM TO`: prints the board of every seed in a range, one line per seed.
+// Each line is the seed, a space and the 100 digits row by row, from the game's own generator.
 #include "game/board.h"
 #include "game/generator.h"
 

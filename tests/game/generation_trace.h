@@ -1,5 +1,6 @@
-// Watches the generator from outside: every NextRandom call is routed through a counting wrapper
-// (the linker's --wrap), which tells a direction draw from a value draw by the board it sees.
+// Watches the generator from outside through a wrapper around NextRandom.
+// The linker (--wrap) routes every draw to the wrapper, which tells a direction draw from a value draw
+// by the board it sees.
 #pragma once
 
 #include <array>

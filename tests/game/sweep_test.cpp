@@ -1,5 +1,4 @@
-// Every board of the seeds 0..99,999: built complete, cleared through the move rules, and the sweep's
-// figures for attempts, undos, draws and the shapes of the pairs.
+// Every board of the seeds 0..99,999: built complete, cleared by clicks, and the sweep's figures.
 #include "board_fixture.h"
 #include "game/rules.h"
 #include "platform/kernel_fake.h"
@@ -93,7 +92,7 @@ double Mean(const std::vector<int>& values)
     return static_cast<double>(total) / static_cast<double>(values.size());
 }
 
-TEST(GeneratorSweep, EverySeedBelowOneHundredThousandBuildsAClearableBoardWithThePublishedFigures)
+TEST(GeneratorSweep, EverySeedBelowOneHundredThousandBuildsAClearableBoardAndTheSweepAddsUp)
 {
     SweepFigures figures;
     figures.attempts.reserve(SeedCount);

@@ -1,5 +1,4 @@
-// The still clocks that tests link in place of the kernel: they move only when told, and wrap as
-// the real ones do.
+// The still clocks that tests link in place of the kernel: they move only when told, and wrap.
 #include "platform/kernel_fake.h"
 
 #include <gtest/gtest.h>
