@@ -350,16 +350,16 @@ TEST_F(Program, ClicksOutsideTheClientAreaNeverReachTheBoard) {
     const std::pair<int, int> outside[] = {{-1, 15},  {15, -1},   {-1, -1},     {299, 15},   {15, 299},
                                            {-29, -29}, {300, 300}, {32767, 5}, {5, -32768}, {-32768, 32767}};
     int paints = 0;
-    Then([&] {
-        paints = HeadlessPaintCount();
-        for (auto [x, y] : outside) HeadlessPostMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y));
-    });
-    Then([&] {
-        EXPECT_EQ(CountCells(Open), 100);
-        EXPECT_EQ(gameState.selectedCol, -1);
-        EXPECT_EQ(HeadlessPaintCount(), paints);
-        HeadlessPostMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(0, 0));
-    });
+    Then([&] { paints = HeadlessPaintCount(); });
+    for (auto [x, y] : outside) {
+        Then([x, y] { HeadlessPostMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(x, y)); });
+        Then([&, x, y] {
+            EXPECT_EQ(CountCells(Open), 100) << "click at " << x << ", " << y;
+            EXPECT_EQ(gameState.selectedCol, -1) << "click at " << x << ", " << y;
+            EXPECT_EQ(HeadlessPaintCount(), paints) << "click at " << x << ", " << y;
+        });
+    }
+    Then([] { HeadlessPostMessage(WM_LBUTTONDOWN, 1, MAKELPARAM(0, 0)); });
     Then([] {
         EXPECT_EQ(gameState.board[0][0].state, Selected) << "the first pixel is on the board";
         HeadlessCloseRequest();
