@@ -91,6 +91,20 @@ void OnMenuActivate(GtkMenuItem* item, gpointer data) {
     UserPostMessage(HandleFrom(data), WM_COMMAND, static_cast<WPARAM>(LOWORD(id)), 0);
 }
 
+// GTK keeps a menu bar open when an item is clicked quickly, waiting for a second click, as if every item
+// had a drop-down; ours are commands, so the release of the click over the item chooses it.
+gboolean OnMenuBarRelease(GtkWidget* bar, GdkEventButton* event, gpointer /*data*/) {
+    GtkWidget* item = gtk_menu_shell_get_selected_item(GTK_MENU_SHELL(bar));
+    if (!item) return FALSE;
+    if (event->window == gtk_widget_get_window(bar)) {
+        GtkAllocation a;
+        gtk_widget_get_allocation(item, &a);
+        if (event->x < a.x || event->y < a.y || event->x >= a.x + a.width || event->y >= a.y + a.height) return FALSE;
+    }
+    gtk_menu_shell_activate_item(GTK_MENU_SHELL(bar), item, TRUE);
+    return TRUE;
+}
+
 gboolean OnButtonPress(GtkWidget* /*area*/, GdkEventButton* event, gpointer data) {
     // A double click reaches GTK as two presses plus a GDK_2BUTTON_PRESS; the class asks for no double
     // clicks, so only the presses themselves become messages.
@@ -156,6 +170,7 @@ bool BackendCreateWindow(UserWindow& w) {
             g_signal_connect(menuItem, "activate", G_CALLBACK(OnMenuActivate), handle);
             gtk_menu_shell_append(GTK_MENU_SHELL(bar), menuItem);
         }
+        g_signal_connect(bar, "button-release-event", G_CALLBACK(OnMenuBarRelease), nullptr);
         gtk_box_pack_start(GTK_BOX(box), bar, FALSE, FALSE, 0);
     }
 
