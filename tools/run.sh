@@ -47,8 +47,12 @@ case "${1:-}" in
     bench)
         install_packages
         build release
-        for b in build/release/bench/bench_*; do [ -x "$b" ] && "$b"; done
-        for s in bench/*.sh; do [ -x "$s" ] && "$s" build/release; done
+        for b in build/release/bench/bench_*; do
+            if [ -x "$b" ]; then "$b"; fi
+        done
+        for s in bench/*.sh; do
+            if [ -x "$s" ]; then "$s" build/release; fi
+        done
         ;;
     *)
         echo "usage: $0 play|test|bench" >&2
