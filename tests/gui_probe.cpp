@@ -4,13 +4,17 @@
 //   gui_probe pairs <shot.png> <left> <top>    prints the screen positions of 50 pairs that clear that board
 //   gui_probe hatch <shot.png> <left> <top> <row> <col>   prints how many hatch pixels the cell's box holds
 //   gui_probe same <a.png> <b.png> <left> <top> <width> <height>   prints how many pixels differ in that area
+//   gui_probe text <shot.png> <left> <top> <width> <height> menu|dialog <utf-8 text>
+//       exits 0 when that area of the screenshot shows the text as GTK draws it on this display, in the menu
+//       bar's face (menu) or the default one (dialog)
 //   gui_probe close <window id>                 sends WM_DELETE_WINDOW to the window
 #include "platform/gdi_surface.h"
 #include "platform/win32.h"
 
 #include <X11/Xlib.h>
-#include <gdk-pixbuf/gdk-pixbuf.h>
+#include <gtk/gtk.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -121,6 +125,78 @@ bool Cover(const std::array<int, 100>& digits, std::array<bool, 100>& used, int 
     return false;
 }
 
+// The text as GTK draws it in a label on this display: darkness per pixel, cut to the ink.
+struct Ink {
+    int width = 0;
+    int height = 0;
+    std::vector<int> darkness;
+};
+
+Ink RenderText(const char* text, bool menuFace) {
+    GtkWidget* window = gtk_offscreen_window_new();
+    GtkWidget* label = gtk_label_new(text);
+    if (menuFace) {
+        GtkCssProvider* css = gtk_css_provider_new();
+        gtk_css_provider_load_from_data(css, "label { font-family: \"Arial\"; font-size: 9pt; }", -1, nullptr);
+        gtk_style_context_add_provider(gtk_widget_get_style_context(label), GTK_STYLE_PROVIDER(css),
+                                       GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+        g_object_unref(css);
+    }
+    gtk_container_add(GTK_CONTAINER(window), label);
+    gtk_widget_show_all(window);
+    while (gtk_events_pending()) gtk_main_iteration();
+    Image image;
+    image.pixbuf = gtk_offscreen_window_get_pixbuf(GTK_OFFSCREEN_WINDOW(window));
+    image.width = gdk_pixbuf_get_width(image.pixbuf);
+    image.height = gdk_pixbuf_get_height(image.pixbuf);
+    int minX = image.width, minY = image.height, maxX = -1, maxY = -1;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            if (Darkness(Pixel(image, x, y)) > 96) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+                minY = std::min(minY, y);
+                maxY = std::max(maxY, y);
+            }
+        }
+    }
+    Ink ink;
+    if (maxX >= 0) {
+        ink.width = maxX - minX + 1;
+        ink.height = maxY - minY + 1;
+        for (int y = minY; y <= maxY; ++y) {
+            for (int x = minX; x <= maxX; ++x) ink.darkness.push_back(Darkness(Pixel(image, x, y)));
+        }
+    }
+    g_object_unref(image.pixbuf);
+    gtk_widget_destroy(window);
+    return ink;
+}
+
+// Whether the area shows the ink somewhere, and nothing else written right beside it: dark where the text
+// is dark and light where it is light, within a margin for a different background.
+bool Shows(const Image& shot, int left, int top, int width, int height, const Ink& ink) {
+    if (ink.width == 0) return false;
+    for (int y = top; y + ink.height <= top + height; ++y) {
+        for (int x = left; x + ink.width <= left + width; ++x) {
+            bool match = true;
+            for (int i = 0; match && i < ink.width * ink.height; ++i) {
+                int seen = Darkness(Pixel(shot, x + i % ink.width, y + i / ink.width));
+                match = std::abs(seen - ink.darkness[i]) <= 48;
+            }
+            // Nothing more is written right beside it: "игрь" is not found inside "игры".
+            for (int row = 0; match && row < ink.height; ++row) {
+                for (int d = 1; match && d <= 3; ++d) {
+                    match = Darkness(Pixel(shot, x - d, y + row)) <= 48 &&
+                            Darkness(Pixel(shot, x + ink.width - 1 + d, y + row)) <= 48;
+                }
+            }
+            if (match) return true;
+        }
+    }
+    return false;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: gui_probe digits|pairs|hatch|same|close ...\n");
     return 2;
@@ -144,6 +220,12 @@ int main(int argc, char** argv) {
         XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
         XCloseDisplay(display);
         return 0;
+    }
+    if (command == "text" && argc == 9) {
+        gtk_init(nullptr, nullptr);
+        Image shot = Load(argv[2]);
+        Ink ink = RenderText(argv[8], std::string(argv[7]) == "menu");
+        return Shows(shot, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]), ink) ? 0 : 1;
     }
     if ((command == "digits" || command == "pairs") && argc == 5) {
         Image shot = Load(argv[2]);

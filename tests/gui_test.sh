@@ -61,6 +61,13 @@ geometry() { xwininfo -id "$1" | awk -v k="$2" -F: '$1 ~ k {gsub(/ /, "", $2); p
 
 shot() { import -window root "$shots/$1.png"; }
 
+# Whether a screenshot shows a text inside a window (menu bar face or the dialog's).
+shows_text() {
+    local png=$1 window=$2 face=$3 text=$4
+    "$probe" text "$png" "$(geometry "$window" "Absolute upper-left X")" "$(geometry "$window" "Absolute upper-left Y")" \
+        "$(geometry "$window" "Width")" "$(geometry "$window" "Height")" "$face" "$text"
+}
+
 start_game() {
     "$program" &
     game=$!
@@ -75,7 +82,8 @@ start_game() {
     [ "$height" -gt 299 ] || fail "no room for the menu bar above the board"
     left=$x
     top=$((y + height - 299))
-    menu_y=$((y + (height - 299) / 2))
+    menu_height=$((height - 299))
+    menu_y=$((y + menu_height / 2))
 }
 
 focus_main() {
@@ -117,6 +125,10 @@ name=$(xdotool getwindowname "$main")
 [[ $name == "$title" || $name =~ ^"$title - 00:0"[0-9]$ ]] || fail "title is '$name'"
 sleep 0.5
 shot fresh
+for label in "Правила игры" "Начать новую игру" "Выйти из игры"; do
+    "$probe" text "$shots/fresh.png" "$left" "$((top - menu_height))" 299 "$menu_height" menu "$label" ||
+        fail "the menu bar does not read '$label'"
+done
 "$probe" digits "$shots/fresh.png" "$left" "$top" >"$work/digits" || fail "cannot read the board"
 grep -q 0 "$work/digits" && fail "a cell without a digit on a fresh board: $(cat "$work/digits")"
 
@@ -139,9 +151,12 @@ s2=$(seconds_in_title)
 
 step "the rules box opens from the menu by mouse, by F10 and by its mnemonic"
 xdotool mousemove $((left + 30)) "$menu_y" click 1
-wait_for_type DIALOG >/dev/null || fail "rules box not opened by mouse"
+box=$(wait_for_type DIALOG) || fail "rules box not opened by mouse"
 sleep 0.3
 shot rules
+for line in "Правила игры:" "Вот вы читаете эти правила, а время игры уже бежит..."; do
+    shows_text "$shots/rules.png" "$box" dialog "$line" || fail "the rules box does not read '$line'"
+done
 dismiss_dialog
 focus_main
 xdotool key F10 Return
@@ -168,10 +183,20 @@ done <"$work/pairs"
 xdotool "${half[@]}"
 sleep 0.5
 shot half
+before=$(seconds_in_title)
 xdotool "${all[@]:${#half[@]}}"
 win=$(wait_for_type DIALOG) || fail "no win box after the last pair"
 sleep 0.3
 shot won
+# The box shows the finished game's time: some seconds after the title's reading before the last clicks.
+read_time=no
+for s in $(seq "$before" $((before + 30))); do
+    printf -v line 'Победа! Ваше время %02d:%02d. Это рекорд! :-) ... или нет.' $((s / 60)) $((s % 60))
+    shows_text "$shots/won.png" "$win" dialog "$line" && read_time=yes && break
+done
+[ "$read_time" = yes ] || fail "the win box does not read its first line with the game's time (about $before s)"
+shows_text "$shots/won.png" "$win" dialog "Если б еще я вела таблицу рекордов..." ||
+    fail "the win box does not read its second line"
 sleep 1.2
 [ "$(xdotool getwindowname "$main")" = "$title" ] || fail "title not bare while the win box is open"
 dismiss_dialog
