@@ -76,6 +76,14 @@ bool IsInput(UINT message) {
     return message == WM_LBUTTONDOWN || message == WM_COMMAND || message == WM_CLOSE;
 }
 
+// A menu made by CreateMenu and not yet given to a window.
+UserMenu* FindFreeMenu(HMENU menu) {
+    for (auto& m : Global().menus) {
+        if (reinterpret_cast<HMENU>(m.get()) == menu) return m.get();
+    }
+    return nullptr;
+}
+
 void DropWindow(UserWindow* window) {
     State& state = Global();
     HWND handle = UserHandle(window);
@@ -210,13 +218,6 @@ HMENU WINAPI CreateMenu() {
     State& state = Global();
     state.menus.push_back(std::make_unique<UserMenu>());
     return reinterpret_cast<HMENU>(state.menus.back().get());
-}
-
-static UserMenu* FindFreeMenu(HMENU menu) {
-    for (auto& m : Global().menus) {
-        if (reinterpret_cast<HMENU>(m.get()) == menu) return m.get();
-    }
-    return nullptr;
 }
 
 BOOL WINAPI AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR label) {
