@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# The real program on a virtual X display, played with real X input (XTEST through xdotool) and read back
+# from screenshots and window properties: title, size, menu, hatch, clock, both message boxes, both ways out.
+#   gui_test.sh <kvorinka> <gui_probe> [directory for the screenshots]
+set -euo pipefail
+
+program=$1
+probe=$2
+work=$(mktemp -d)
+shots=${3:-$work}
+mkdir -p "$shots"
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+step() { echo "-- $*"; }
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+export NO_AT_BRIDGE=1
+
+title='Игра "Кворинка"'
+app_id=io.github.kvorinka.Kvorinka
+
+# The program's mapped top-level windows of one type (NORMAL or DIALOG).
+windows_of_type() {
+    for w in $(xdotool search --onlyvisible --classname "$app_id" 2>/dev/null); do
+        xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q "_NET_WM_WINDOW_TYPE_$1" && echo "$w"
+    done
+    return 0
+}
+
+wait_for_type() {
+    for _ in $(seq 100); do
+        local w
+        w=$(windows_of_type "$1" | head -n 1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+wait_gone_type() {
+    for _ in $(seq 100); do
+        [ -z "$(windows_of_type "$1")" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+geometry() { xwininfo -id "$1" | awk -v k="$2" -F: '$1 ~ k {gsub(/ /, "", $2); print $2}'; }
+
+shot() { import -window root "$shots/$1.png"; }
+
+start_game() {
+    "$program" &
+    game=$!
+    pids+=("$game")
+    main=$(wait_for_type NORMAL) || fail "no window appeared"
+    local x y width height
+    x=$(geometry "$main" "Absolute upper-left X")
+    y=$(geometry "$main" "Absolute upper-left Y")
+    width=$(geometry "$main" "Width")
+    height=$(geometry "$main" "Height")
+    [ "$width" = 299 ] || fail "the window is $width pixels wide, not exactly the board's 299"
+    [ "$height" -gt 299 ] || fail "no room for the menu bar above the board"
+    left=$x
+    top=$((y + height - 299))
+    menu_y=$((y + (height - 299) / 2))
+}
+
+focus_main() {
+    xdotool windowfocus --sync "$main"
+    sleep 0.2
+}
+
+dismiss_dialog() {
+    local d
+    d=$(wait_for_type DIALOG) || fail "no message box to dismiss"
+    xdotool windowfocus --sync "$d"
+    sleep 0.2
+    xdotool key Return
+    wait_gone_type DIALOG || fail "the message box did not go away"
+}
+
+expect_exit_zero() {
+    local rc=0
+    for _ in $(seq 100); do
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$game" || rc=$?
+    [ "$rc" = 0 ] || fail "$1: exit code $rc"
+}
+
+hatch() { "$probe" hatch "$1" "$left" "$top" "$2" "$3"; }
+
+seconds_in_title() {
+    local t
+    t=$(xdotool getwindowname "$main")
+    [[ $t =~ ^"$title - "([0-9]+):([0-9]{2})$ ]] || { echo -1; return; }
+    echo $((10#${BASH_REMATCH[1]} * 60 + 10#${BASH_REMATCH[2]}))
+}
+
+step "the window appears with its title, under a menu bar, 299 x 299"
+start_game
+name=$(xdotool getwindowname "$main")
+[[ $name == "$title" || $name =~ ^"$title - 00:0"[0-9]$ ]] || fail "title is '$name'"
+sleep 0.5
+shot fresh
+"$probe" digits "$shots/fresh.png" "$left" "$top" >"$work/digits" || fail "cannot read the board"
+grep -q 0 "$work/digits" && fail "a cell without a digit on a fresh board: $(cat "$work/digits")"
+
+step "a click selects a cell (hatch), a second click deselects it"
+[ "$(hatch "$shots/fresh.png" 0 0)" = 0 ] || fail "hatch before any click"
+xdotool mousemove $((left + 15)) $((top + 15)) click 1
+sleep 0.4
+shot selected
+[ "$(hatch "$shots/selected.png" 0 0)" -gt 20 ] || fail "no hatch after the click"
+xdotool mousemove $((left + 20)) $((top + 10)) click 1
+sleep 0.4
+shot deselected
+[ "$(hatch "$shots/deselected.png" 0 0)" = 0 ] || fail "hatch left after the second click"
+
+step "the title clock advances"
+s1=$(seconds_in_title)
+sleep 2.2
+s2=$(seconds_in_title)
+[ "$s1" -ge 0 ] && [ "$s2" -gt "$s1" ] || fail "title clock did not advance ($s1 -> $s2)"
+
+step "the rules box opens from the menu by mouse, by F10 and by its mnemonic"
+xdotool mousemove $((left + 30)) "$menu_y" click 1
+wait_for_type DIALOG >/dev/null || fail "rules box not opened by mouse"
+sleep 0.3
+shot rules
+dismiss_dialog
+focus_main
+xdotool key F10 Return
+wait_for_type DIALOG >/dev/null || fail "rules box not opened by F10"
+dismiss_dialog
+focus_main
+xdotool key alt+Cyrillic_pe
+wait_for_type DIALOG >/dev/null || fail "rules box not opened by Alt+П"
+dismiss_dialog
+
+step "a whole game is won by clicking the 50 pairs read off the screen"
+focus_main
+shot board
+"$probe" pairs "$shots/board.png" "$left" "$top" >"$work/pairs" || fail "no pairs found on the board"
+[ "$(wc -l <"$work/pairs")" = 50 ] || fail "not 50 pairs"
+half=()
+all=()
+n=0
+while read -r x1 y1 x2 y2; do
+    all+=(mousemove "$x1" "$y1" click 1 mousemove "$x2" "$y2" click 1)
+    n=$((n + 1))
+    [ "$n" -le 25 ] && half+=(mousemove "$x1" "$y1" click 1 mousemove "$x2" "$y2" click 1)
+done <"$work/pairs"
+xdotool "${half[@]}"
+sleep 0.5
+shot half
+xdotool "${all[@]:${#half[@]}}"
+win=$(wait_for_type DIALOG) || fail "no win box after the last pair"
+sleep 0.3
+shot won
+sleep 1.2
+[ "$(xdotool getwindowname "$main")" = "$title" ] || fail "title not bare while the win box is open"
+dismiss_dialog
+sleep 1.3
+s=$(seconds_in_title)
+[ "$s" -ge 0 ] && [ "$s" -le 2 ] || fail "the next game's clock did not start from zero ($s)"
+shot next
+"$probe" digits "$shots/next.png" "$left" "$top" >"$work/next" || fail "cannot read the next board"
+grep -q 0 "$work/next" && fail "the next board is not full"
+
+step "the exit command ends the program with 0"
+focus_main
+xdotool key F10 Right Right Return
+expect_exit_zero "exit command"
+
+step "closing the window ends the program with 0"
+start_game
+sleep 0.3
+"$probe" close "$main"
+expect_exit_zero "close request"
+
+echo "all GUI checks passed"
