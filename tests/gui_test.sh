@@ -112,6 +112,8 @@ expect_exit_zero() {
 
 hatch() { "$probe" hatch "$1" "$left" "$top" "$2" "$3"; }
 
+pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info:-; }
+
 seconds_in_title() {
     local t
     t=$(xdotool getwindowname "$main")
@@ -125,6 +127,14 @@ name=$(xdotool getwindowname "$main")
 [[ $name == "$title" || $name =~ ^"$title - 00:0"[0-9]$ ]] || fail "title is '$name'"
 sleep 0.5
 shot fresh
+# The client area is exactly 299 x 299: its first and last rows and columns are the outlines of the boxes
+# of the first and last rows and columns of cells, and the row above it belongs to the menu bar.
+for p in "5 0" "5 298" "0 5" "298 5" "298 298"; do
+    read -r px py <<<"$p"
+    [ "$(pixel "$shots/fresh.png" $((left + px)) $((top + py)))" = 000000 ] ||
+        fail "no box outline at client pixel $px, $py: the client area is not the 299 x 299 board"
+done
+[ "$(pixel "$shots/fresh.png" $((left + 5)) $((top - 1)))" != 000000 ] || fail "the board reaches under the menu bar"
 for label in "Правила игры" "Начать новую игру" "Выйти из игры"; do
     "$probe" text "$shots/fresh.png" "$left" "$((top - menu_height))" 299 "$menu_height" menu "$label" ||
         fail "the menu bar does not read '$label'"
@@ -142,6 +152,12 @@ xdotool mousemove $((left + 20)) $((top + 10)) click 1
 sleep 0.4
 shot deselected
 [ "$(hatch "$shots/deselected.png" 0 0)" = 0 ] || fail "hatch left after the second click"
+
+step "a double click is two clicks: select, then deselect, and no third"
+xdotool mousemove $((left + 45)) $((top + 45)) click --repeat 2 --delay 60 1
+sleep 0.4
+shot double
+[ "$(hatch "$shots/double.png" 1 1)" = 0 ] || fail "a double click left the cell selected"
 
 step "the title clock advances"
 s1=$(seconds_in_title)
