@@ -2,8 +2,10 @@
 // screenshot, and ask a window to close as a window manager's close box does.
 //   gui_probe digits <shot.png> <left> <top>   prints the 100 digits of the board whose client area starts there
 //   gui_probe pairs <shot.png> <left> <top>    prints the screen positions of 50 pairs that clear that board
-//   gui_probe hatch <shot.png> <left> <top> <row> <col>   prints how many hatch pixels the cell's box holds
-//   gui_probe same <a.png> <b.png> <left> <top> <width> <height>   prints how many pixels differ in that area
+//   gui_probe hatch <shot.png> <left> <top> <row> <col> [scale]   prints how many hatch pixels the cell's
+//       box holds, on a display that shows each client pixel as scale x scale device pixels
+//   gui_probe blurred <shot.png> <left> <top> <width> <height>   prints how many 2 x 2 blocks of the area
+//       are not of one colour (on a doubled display, a crisp client pixel is such a block)
 //   gui_probe text <shot.png> <left> <top> <width> <height> menu|dialog <utf-8 text>
 //       exits 0 when that area of the screenshot shows the text as GTK draws it on this display, in the menu
 //       bar's face (menu) or the default one (dialog)
@@ -198,7 +200,7 @@ bool Shows(const Image& shot, int left, int top, int width, int height, const In
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: gui_probe digits|pairs|hatch|same|close ...\n");
+    std::fprintf(stderr, "usage: gui_probe digits|pairs|hatch|blurred|text|close ...\n");
     return 2;
 }
 
@@ -253,27 +255,30 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
-    if (command == "hatch" && argc == 7) {
+    if (command == "hatch" && (argc == 7 || argc == 8)) {
         Image shot = Load(argv[2]);
-        int x0 = std::atoi(argv[3]) + std::atoi(argv[6]) * CellSide + 1;
-        int y0 = std::atoi(argv[4]) + std::atoi(argv[5]) * CellSide + 1;
+        int scale = argc == 8 ? std::atoi(argv[7]) : 1;
+        int x0 = std::atoi(argv[3]) + (std::atoi(argv[6]) * CellSide + 1) * scale;
+        int y0 = std::atoi(argv[4]) + (std::atoi(argv[5]) * CellSide + 1) * scale;
         int count = 0;
-        for (int y = 0; y < Box; ++y) {
-            for (int x = 0; x < Box; ++x) count += Pixel(shot, x0 + x, y0 + y) == 0x8080FF ? 1 : 0;
+        for (int y = 0; y < Box * scale; ++y) {
+            for (int x = 0; x < Box * scale; ++x) count += Pixel(shot, x0 + x, y0 + y) == 0x8080FF ? 1 : 0;
         }
         std::printf("%d\n", count);
         return 0;
     }
-    if (command == "same" && argc == 8) {
-        Image a = Load(argv[2]);
-        Image b = Load(argv[3]);
-        int left = std::atoi(argv[4]);
-        int top = std::atoi(argv[5]);
-        int differing = 0;
-        for (int y = top; y < top + std::atoi(argv[7]); ++y) {
-            for (int x = left; x < left + std::atoi(argv[6]); ++x) differing += Pixel(a, x, y) != Pixel(b, x, y) ? 1 : 0;
+    if (command == "blurred" && argc == 7) {
+        Image shot = Load(argv[2]);
+        int left = std::atoi(argv[3]);
+        int top = std::atoi(argv[4]);
+        int blurred = 0;
+        for (int y = top; y + 1 < top + std::atoi(argv[6]); y += 2) {
+            for (int x = left; x + 1 < left + std::atoi(argv[5]); x += 2) {
+                std::uint32_t p = Pixel(shot, x, y);
+                blurred += (Pixel(shot, x + 1, y) != p || Pixel(shot, x, y + 1) != p || Pixel(shot, x + 1, y + 1) != p) ? 1 : 0;
+            }
         }
-        std::printf("%d\n", differing);
+        std::printf("%d\n", blurred);
         return 0;
     }
     return Usage();

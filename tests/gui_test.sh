@@ -21,7 +21,7 @@ fail() {
 }
 step() { echo "-- $*"; }
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -69,7 +69,7 @@ shows_text() {
 }
 
 start_game() {
-    "$program" &
+    "$@" "$program" &
     game=$!
     pids+=("$game")
     main=$(wait_for_type NORMAL) || fail "no window appeared"
@@ -78,11 +78,11 @@ start_game() {
     y=$(geometry "$main" "Absolute upper-left Y")
     width=$(geometry "$main" "Width")
     height=$(geometry "$main" "Height")
-    [ "$width" = 299 ] || fail "the window is $width pixels wide, not exactly the board's 299"
-    [ "$height" -gt 299 ] || fail "no room for the menu bar above the board"
+    [ "$width" = $((299 * scale)) ] || fail "the window is $width pixels wide, not exactly the board's 299"
+    [ "$height" -gt $((299 * scale)) ] || fail "no room for the menu bar above the board"
     left=$x
-    top=$((y + height - 299))
-    menu_height=$((height - 299))
+    top=$((y + height - 299 * scale))
+    menu_height=$((height - 299 * scale))
     menu_y=$((y + menu_height / 2))
 }
 
@@ -122,6 +122,7 @@ seconds_in_title() {
 }
 
 step "the window appears with its title, under a menu bar, 299 x 299"
+scale=1
 start_game
 name=$(xdotool getwindowname "$main")
 [[ $name == "$title" || $name =~ ^"$title - 00:0"[0-9]$ ]] || fail "title is '$name'"
@@ -233,5 +234,18 @@ start_game
 sleep 0.3
 "$probe" close "$main"
 expect_exit_zero "close request"
+
+step "on a doubled display the board is crisp and clicks land on their cell"
+scale=2
+start_game env GDK_SCALE=2
+sleep 0.5
+xdotool mousemove $((left + (7 * 30 + 15) * 2)) $((top + (8 * 30 + 15) * 2)) click 1
+sleep 0.4
+shot doubled
+[ "$("$probe" blurred "$shots/doubled.png" "$left" "$top" 598 598)" = 0 ] || fail "the doubled board is smoothed"
+[ "$("$probe" hatch "$shots/doubled.png" "$left" "$top" 8 7 2)" -gt 80 ] || fail "the click missed cell 8, 7"
+[ "$("$probe" hatch "$shots/doubled.png" "$left" "$top" 8 6 2)" = 0 ] || fail "the click hatched cell 8, 6"
+"$probe" close "$main"
+expect_exit_zero "close request on the doubled display"
 
 echo "all GUI checks passed"
