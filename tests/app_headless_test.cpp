@@ -389,7 +389,8 @@ TEST_P(ProgramEnds, WithZeroTheTimerStoppedAndEveryObjectReleased) {
 
 INSTANTIATE_TEST_SUITE_P(ExitCommandAndCloseBox, ProgramEnds, ::testing::Bool());
 
-TEST_F(Program, FailedRegistrationStillReleasesThePicturesAndReturnsZero) {
+// Nothing is reported either way: the pictures are released and WinMain returns 0.
+TEST_F(Program, FailedRegistrationOrCreationStillReleasesThePicturesAndReturnsZero) {
     // The class name is taken already, so RegisterClassExA fails and no window is made.
     WNDCLASSEXA taken{};
     taken.cbSize = sizeof(WNDCLASSEXA);
@@ -399,6 +400,14 @@ TEST_F(Program, FailedRegistrationStillReleasesThePicturesAndReturnsZero) {
     EXPECT_EQ(Run(), 0);
     EXPECT_FALSE(HeadlessWindowExists());
     EXPECT_EQ(GdiLiveObjectCount(), 0);
+
+    HeadlessReset();
+    HeadlessRefuseWindows();
+    EXPECT_EQ(Run(), 0);
+    EXPECT_FALSE(HeadlessWindowExists());
+    EXPECT_TRUE(HeadlessMessageBoxes().empty());
+    EXPECT_EQ(GdiLiveObjectCount(), 0);
+    EXPECT_EQ(GdiLiveDCCount(), 0);
 }
 
 }  // namespace

@@ -18,6 +18,9 @@ struct HeadlessMessageBox {
 // would start. Call it before each run of WinMain.
 void HeadlessReset();
 
+// From now on windows cannot be made, as when the display is gone: CreateWindowExA returns NULL.
+void HeadlessRefuseWindows();
+
 // Called by GetMessageA whenever nothing is waiting. The handler plays the user: it posts input or ticks
 // timers. If it leaves nothing to take, the program would wait for ever: the run is aborted instead.
 void HeadlessSetIdleHandler(std::function<void()> handler);

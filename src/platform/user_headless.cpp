@@ -14,6 +14,7 @@ struct Headless {
     int openBoxes = 0;
     int paints = 0;
     int timersAtDestroy = -1;
+    bool refuseWindows = false;
 };
 
 Headless& Global() {
@@ -38,7 +39,7 @@ bool PostInput(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- The back end ----------------------------------------------------------------------------
 
-bool BackendCreateWindow(UserWindow& /*window*/) { return true; }
+bool BackendCreateWindow(UserWindow& /*window*/) { return !Global().refuseWindows; }
 void BackendShowWindow(UserWindow& /*window*/) {}
 void BackendDestroyWindow(UserWindow& window) { Global().timersAtDestroy = static_cast<int>(window.timers.size()); }
 void BackendTitleChanged(UserWindow& /*window*/) {}
@@ -72,6 +73,8 @@ void HeadlessReset() {
     UserResetState();
     Global() = Headless{};
 }
+
+void HeadlessRefuseWindows() { Global().refuseWindows = true; }
 
 void HeadlessSetIdleHandler(std::function<void()> handler) { Global().idle = std::move(handler); }
 
