@@ -61,6 +61,16 @@ geometry() { xwininfo -id "$1" | awk -v k="$2" -F: '$1 ~ k {gsub(/ /, "", $2); p
 
 shot() { import -window root "$shots/$1.png"; }
 
+# Takes screenshots for up to 5 seconds until the test in $2 holds for the one named $1.
+shot_until() {
+    for _ in $(seq 25); do
+        shot "$1"
+        eval "$2" && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Whether a screenshot shows a text inside a window (menu bar face or the dialog's).
 shows_text() {
     local png=$1 window=$2 face=$3 text=$4
@@ -135,8 +145,8 @@ scale=1
 start_game
 name=$(xdotool getwindowname "$main")
 [[ $name == "$title" || $name =~ ^"$title - 00:0"[0-9]$ ]] || fail "title is '$name'"
-sleep 0.5
-shot fresh
+shot_until fresh '"$probe" digits "$shots/fresh.png" "$left" "$top" >"$work/digits" && ! grep -q 0 "$work/digits"' ||
+    fail "no full board on the screen: $(cat "$work/digits")"
 # The client area is exactly 299 x 299: its first and last rows and columns are the outlines of the boxes
 # of the first and last rows and columns of cells, and the row above it belongs to the menu bar.
 for p in "5 0" "5 298" "0 5" "298 5" "298 298"; do
@@ -149,25 +159,24 @@ for label in "Правила игры" "Начать новую игру" "Вы�
     "$probe" text "$shots/fresh.png" "$left" "$((top - menu_height))" 299 "$menu_height" menu "$label" ||
         fail "the menu bar does not read '$label'"
 done
-"$probe" digits "$shots/fresh.png" "$left" "$top" >"$work/digits" || fail "cannot read the board"
-grep -q 0 "$work/digits" && fail "a cell without a digit on a fresh board: $(cat "$work/digits")"
 
 step "a click selects a cell (hatch), a second click deselects it"
 [ "$(hatch "$shots/fresh.png" 0 0)" = 0 ] || fail "hatch before any click"
 xdotool mousemove $((left + 15)) $((top + 15)) click 1
-sleep 0.4
-shot selected
-[ "$(hatch "$shots/selected.png" 0 0)" -gt 20 ] || fail "no hatch after the click"
+shot_until selected '[ "$(hatch "$shots/selected.png" 0 0)" -gt 20 ]' || fail "no hatch after the click"
 xdotool mousemove $((left + 20)) $((top + 10)) click 1
-sleep 0.4
-shot deselected
-[ "$(hatch "$shots/deselected.png" 0 0)" = 0 ] || fail "hatch left after the second click"
+shot_until deselected '[ "$(hatch "$shots/deselected.png" 0 0)" = 0 ]' || fail "hatch left after the second click"
 
 step "a double click is two clicks: select, then deselect, and no third"
-xdotool mousemove $((left + 45)) $((top + 45)) click --repeat 2 --delay 60 1
-sleep 0.4
-shot double
+# The click on cell 2, 2 afterwards shows that all of them were handled: it is selected only if the
+# double click left nothing selected.
+xdotool mousemove $((left + 45)) $((top + 45)) click --repeat 2 --delay 60 1 sleep 0.6 \
+    mousemove $((left + 75)) $((top + 75)) click 1
+shot_until double '[ "$(hatch "$shots/double.png" 2 2)" -gt 20 ] || [ "$(hatch "$shots/double.png" 1 1)" -gt 20 ]' ||
+    fail "neither click shows"
 [ "$(hatch "$shots/double.png" 1 1)" = 0 ] || fail "a double click left the cell selected"
+xdotool click 1
+shot_until double-end '[ "$(hatch "$shots/double-end.png" 2 2)" = 0 ]' || fail "cell 2, 2 stayed selected"
 
 step "the title clock advances"
 s1=$(seconds_in_title)
@@ -177,11 +186,9 @@ wait_for_title '[ "$(seconds_in_title)" -gt "$s1" ]' || fail "title clock did no
 step "the rules box opens from the menu by mouse, by F10 and by its mnemonic"
 xdotool mousemove $((left + 30)) "$menu_y" click 1
 box=$(wait_for_type DIALOG) || fail "rules box not opened by mouse"
-sleep 0.3
-shot rules
-for line in "Правила игры:" "Вот вы читаете эти правила, а время игры уже бежит..."; do
-    shows_text "$shots/rules.png" "$box" dialog "$line" || fail "the rules box does not read '$line'"
-done
+shot_until rules 'shows_text "$shots/rules.png" "$box" dialog "Правила игры:"' || fail "the rules box does not read its first line"
+shows_text "$shots/rules.png" "$box" dialog "Вот вы читаете эти правила, а время игры уже бежит..." ||
+    fail "the rules box does not read its last line"
 dismiss_dialog
 focus_main
 xdotool key F10 Return
@@ -206,13 +213,12 @@ while read -r x1 y1 x2 y2; do
     [ "$n" -le 25 ] && half+=(mousemove "$x1" "$y1" click 1 mousemove "$x2" "$y2" click 1)
 done <"$work/pairs"
 xdotool "${half[@]}"
-sleep 0.5
-shot half
+shot_until half '"$probe" digits "$shots/half.png" "$left" "$top" | grep -q 0' || fail "no pair closed"
 before=$(seconds_in_title)
 xdotool "${all[@]:${#half[@]}}"
 win=$(wait_for_type DIALOG) || fail "no win box after the last pair"
-sleep 0.3
-shot won
+shot_until won 'shows_text "$shots/won.png" "$win" dialog "Если б еще я вела таблицу рекордов..."' ||
+    fail "the win box does not read its second line"
 # The box shows the finished game's time: some seconds after the title's reading before the last clicks.
 read_time=no
 for s in $(seq "$before" $((before + 30))); do
@@ -220,16 +226,13 @@ for s in $(seq "$before" $((before + 30))); do
     shows_text "$shots/won.png" "$win" dialog "$line" && read_time=yes && break
 done
 [ "$read_time" = yes ] || fail "the win box does not read its first line with the game's time (about $before s)"
-shows_text "$shots/won.png" "$win" dialog "Если б еще я вела таблицу рекордов..." ||
-    fail "the win box does not read its second line"
 wait_for_title '[ "$(xdotool getwindowname "$main")" = "$title" ]' || fail "title not bare while the win box is open"
 dismiss_dialog
 wait_for_title '[ "$(seconds_in_title)" -ge 0 ]' || fail "no clock in the title after the win box"
 s=$(seconds_in_title)
 [ "$s" -le 5 ] || fail "the next game's clock did not start from zero ($s)"
-shot next
-"$probe" digits "$shots/next.png" "$left" "$top" >"$work/next" || fail "cannot read the next board"
-grep -q 0 "$work/next" && fail "the next board is not full"
+shot_until next '"$probe" digits "$shots/next.png" "$left" "$top" >"$work/next" && ! grep -q 0 "$work/next"' ||
+    fail "the next board is not full: $(cat "$work/next")"
 
 step "the exit command ends the program with 0"
 focus_main
@@ -245,12 +248,10 @@ expect_exit_zero "close request"
 step "on a doubled display the board is crisp and clicks land on their cell"
 scale=2
 start_game env GDK_SCALE=2
-sleep 0.5
 xdotool mousemove $((left + (7 * 30 + 15) * 2)) $((top + (8 * 30 + 15) * 2)) click 1
-sleep 0.4
-shot doubled
+shot_until doubled '[ "$("$probe" hatch "$shots/doubled.png" "$left" "$top" 8 7 2)" -gt 80 ]' ||
+    fail "the click missed cell 8, 7"
 [ "$("$probe" blurred "$shots/doubled.png" "$left" "$top" 598 598)" = 0 ] || fail "the doubled board is smoothed"
-[ "$("$probe" hatch "$shots/doubled.png" "$left" "$top" 8 7 2)" -gt 80 ] || fail "the click missed cell 8, 7"
 [ "$("$probe" hatch "$shots/doubled.png" "$left" "$top" 8 6 2)" = 0 ] || fail "the click hatched cell 8, 6"
 "$probe" close "$main"
 expect_exit_zero "close request on the doubled display"
