@@ -15,6 +15,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 fail() {
     echo "FAIL: $*" >&2
     exit 1
