@@ -2,6 +2,7 @@
 // and the tests read the title, the window's pixels and the message boxes.
 #include "app/main_window.h"
 #include "app/texts.h"
+#include "board_pairs.h"
 #include "game/board.h"
 #include "platform/gdi_testing.h"
 #include "platform/headless.h"
@@ -38,31 +39,12 @@ std::string WinText(int minutes, int seconds) {
     return text;
 }
 
-// The 50 pairs of the board, found again from the digits: the first open cell in reading order always
-// pairs with its right or lower neighbour, so a search in that order covers the board.
-bool Cover(std::array<bool, 100>& used, int from, std::vector<std::pair<int, int>>& pairs) {
-    int i = from;
-    while (i < 100 && used[i]) ++i;
-    if (i == 100) return true;
-    int row = i / 10;
-    int col = i % 10;
-    int value = gameState.board[row][col].value;
-    for (int next : {i + 1, i + 10}) {
-        if (next == i + 1 && col == 9) continue;
-        if (next >= 100 || used[next] || value + gameState.board[next / 10][next % 10].value != 10) continue;
-        used[i] = used[next] = true;
-        pairs.emplace_back(i, next);
-        if (Cover(used, i + 1, pairs)) return true;
-        pairs.pop_back();
-        used[i] = used[next] = false;
-    }
-    return false;
-}
-
-std::vector<std::pair<int, int>> BoardPairs() {
-    std::array<bool, 100> used{};
-    std::vector<std::pair<int, int>> pairs;
-    EXPECT_TRUE(Cover(used, 0, pairs));
+// The 50 pairs of the current board, found again from its digits.
+std::vector<std::pair<int, int>> CurrentBoardPairs() {
+    std::array<int, 100> digits{};
+    for (int i = 0; i < 100; ++i) digits[i] = gameState.board[i / 10][i % 10].value;
+    auto pairs = BoardPairs(digits);
+    EXPECT_EQ(pairs.size(), 50u);
     return pairs;
 }
 
@@ -230,7 +212,7 @@ TEST_F(Program, WinsThreeGamesAndComesBackToTheFirstPicture) {
             EXPECT_EQ(HeadlessTitle(), Clock(0, 0)) << "each game's clock starts from zero";
             FakeKernelAdvance(static_cast<DWORD>(gameSeconds[games]) * 1000);
             boxSeen = false;
-            for (auto [first, second] : BoardPairs()) {
+            for (auto [first, second] : CurrentBoardPairs()) {
                 ClickCellCentre(first);
                 ClickCellCentre(second);
             }

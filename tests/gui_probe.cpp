@@ -10,6 +10,7 @@
 //       exits 0 when that area of the screenshot shows the text as GTK draws it on this display, in the menu
 //       bar's face (menu) or the default one (dialog)
 //   gui_probe close <window id>                 sends WM_DELETE_WINDOW to the window
+#include "board_pairs.h"
 #include "platform/gdi_surface.h"
 #include "platform/win32.h"
 
@@ -108,23 +109,6 @@ int ReadDigit(const Image& shot, int left, int top, int row, int col, const std:
         }
     }
     return best;
-}
-
-// 50 adjacent pairs adding up to ten that cover the board: the first free cell in reading order must pair
-// with its right or lower neighbour.
-bool Cover(const std::array<int, 100>& digits, std::array<bool, 100>& used, int from, std::vector<std::pair<int, int>>& pairs) {
-    int i = from;
-    while (i < 100 && used[i]) ++i;
-    if (i == 100) return true;
-    for (int next : {i + 1, i + 10}) {
-        if ((next == i + 1 && i % 10 == 9) || next >= 100 || used[next] || digits[i] + digits[next] != 10) continue;
-        used[i] = used[next] = true;
-        pairs.emplace_back(i, next);
-        if (Cover(digits, used, i + 1, pairs)) return true;
-        pairs.pop_back();
-        used[i] = used[next] = false;
-    }
-    return false;
 }
 
 // The text as GTK draws it in a label on this display: darkness per pixel, cut to the ink.
@@ -243,9 +227,8 @@ int main(int argc, char** argv) {
             }
             return 0;
         }
-        std::array<bool, 100> used{};
-        std::vector<std::pair<int, int>> pairs;
-        if (!Cover(digits, used, 0, pairs)) {
+        auto pairs = BoardPairs(digits);
+        if (pairs.empty()) {
             std::fprintf(stderr, "the digits read off the screen do not split into pairs adding up to ten\n");
             return 1;
         }
